@@ -52,8 +52,8 @@ void DailyLog::WriteLog(const std::string& message, const std::string& ip) {
   MutexLock lock(&mu_);
   if (file_ == nullptr) return;
   const LocalTime now = clock_.Now();
-  std::string line = FormatDate(now) + ", " + FormatTime(now) + ", IP = " +
-                     ip + ", " + message + "\n";
+  std::string line = FormatDate(now) + ", " + FormatTime(now) + ", IP = " + ip +
+                     ", " + message + "\n";
   std::fwrite(line.data(), 1, line.size(), file_);
   std::fflush(file_);
 }

@@ -14,8 +14,8 @@
 namespace spr {
 
 // Address fields of the service's own lines.
-inline constexpr char kServiceIp[] = "----------";      // ten dashes
-inline constexpr char kLastDateIp[] = "-----------";    // eleven dashes
+inline constexpr char kServiceIp[] = "----------";    // ten dashes
+inline constexpr char kLastDateIp[] = "-----------";  // eleven dashes
 
 // "yyyy-mm-dd", the date form of every date the service writes.
 std::string FormatDate(const LocalTime& t);

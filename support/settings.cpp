@@ -53,10 +53,10 @@ void ReadSettings(const std::string& path, Settings* s) {
   if (!FileExists(path)) return;
   std::FILE* f = std::fopen(path.c_str(), "r");
   if (f == nullptr) return;
-  std::string* fields[] = {
-      &s->TillDir,      &s->PricePrefix1, &s->PricePrefix2, &s->PricePrefix3,
-      &s->PricePrefix4, &s->PricePrefix5, &s->ItemPrefix1,  &s->ItemPrefix2,
-      &s->ItemPrefix3,  &s->ShortItemCode};
+  std::string* fields[] = {&s->TillDir,      &s->PricePrefix1, &s->PricePrefix2,
+                           &s->PricePrefix3, &s->PricePrefix4, &s->PricePrefix5,
+                           &s->ItemPrefix1,  &s->ItemPrefix2,  &s->ItemPrefix3,
+                           &s->ShortItemCode};
   std::string line;
   for (std::string* field : fields) {
     if (ReadLine(f, &line)) *field = SettingValue(line);

@@ -38,7 +38,8 @@ LocalTime CivilFromMs(int64_t ms) {
 
 int64_t MsFromCivil(const LocalTime& t) {
   return ((DaysFromCivil(t.year, t.month, t.day) * 24 + t.hour) * 60 +
-          t.minute) * 60000 +
+          t.minute) *
+             60000 +
          t.second * 1000;
 }
 
